@@ -1,0 +1,86 @@
+# Runs one golden test case; golden_test() in GoldenTest.cmake sets it up.
+#
+# Input variables:
+#   PROGRAM          the program to run
+#   LAUNCHER         a list put in front of PROGRAM, may be empty
+#   DIR              the case's folder: run/ is made afresh as the working
+#                    directory, actual/ takes what the program wrote
+#   STDIN            file fed to standard input
+#   INPUT            file copied to run/input.dat, DIRECTORY for a folder of
+#                    that name, empty for none
+#   EXPECTED_STDOUT, EXPECTED_STDERR, EXPECTED_STATUS
+#   STDOUT_FULL      when true, standard output goes to /dev/full and is not
+#                    compared
+#   TIMEOUT          seconds before the program is stopped
+
+cmake_minimum_required(VERSION 3.25)
+
+set(run "${DIR}/run")
+set(actual "${DIR}/actual")
+file(REMOVE_RECURSE "${run}" "${actual}")
+file(MAKE_DIRECTORY "${run}" "${actual}")
+
+if(INPUT STREQUAL "DIRECTORY")
+  file(MAKE_DIRECTORY "${run}/input.dat")
+elseif(INPUT)
+  file(COPY_FILE "${INPUT}" "${run}/input.dat")
+endif()
+
+set(stdout "${actual}/stdout")
+if(STDOUT_FULL)
+  set(stdout "/dev/full")
+endif()
+
+# OUTPUT_FILE and ERROR_FILE keep every byte the program writes.
+execute_process(
+  COMMAND ${LAUNCHER} "${PROGRAM}"
+  WORKING_DIRECTORY "${run}"
+  INPUT_FILE "${STDIN}"
+  OUTPUT_FILE "${stdout}"
+  ERROR_FILE "${actual}/stderr"
+  RESULT_VARIABLE status
+  TIMEOUT "${TIMEOUT}")
+
+# Shows a file with its tabs and carriage returns spelled out and a $ at
+# every line end, so that differences in white space are visible. A runaway
+# program can write megabytes: only the beginning is shown.
+function(show title path)
+  set(limit 4000)
+  file(SIZE "${path}" size)
+  file(READ "${path}" text LIMIT ${limit})
+  string(REPLACE "\t" "\\t" text "${text}")
+  string(REPLACE "\r" "\\r" text "${text}")
+  string(REPLACE "\n" "$\n" text "${text}")
+  if(size GREATER limit)
+    string(APPEND text "\n[... ${size} bytes in all]")
+  endif()
+  message("--- ${title} (${path})\n${text}")
+endfunction()
+
+set(failed FALSE)
+
+function(compare stream expected_file actual_file)
+  file(READ "${expected_file}" expected HEX)
+  file(READ "${actual_file}" got HEX)
+  if(NOT expected STREQUAL got)
+    message("${stream} differs:")
+    show("expected ${stream}" "${expected_file}")
+    show("actual ${stream}" "${actual_file}")
+    set(failed TRUE PARENT_SCOPE)
+  endif()
+endfunction()
+
+if(NOT STDOUT_FULL)
+  compare(stdout "${EXPECTED_STDOUT}" "${actual}/stdout")
+endif()
+compare(stderr "${EXPECTED_STDERR}" "${actual}/stderr")
+
+# Compared as strings: a timeout or a signal gives a text, not a number.
+if(NOT status STREQUAL EXPECTED_STATUS)
+  message("exit status differs:\n--- expected\n${EXPECTED_STATUS}\n--- actual\n${status}")
+  set(failed TRUE)
+endif()
+
+if(failed)
+  message(FATAL_ERROR "${PROGRAM} did not behave as expected")
+endif()
