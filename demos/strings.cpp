@@ -1,0 +1,10 @@
+// strings: a char is written as the character itself, not as its code.
+
+#include <iostream>
+
+int main()
+{
+    const char letter = 'A';
+    std::cout << letter << std::endl;
+    return 0;
+}
