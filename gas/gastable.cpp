@@ -13,9 +13,9 @@ const double celsiusOffset = 273.15;  // 0 degrees Celsius in kelvin
 const int maxSteps = 15;              // a table has fewer points than this
 
 // Reads volume, amount, start, end and step, in that order, from
-// "input.dat" in the current directory. A missing or unreadable file, or
-// one that runs out of numbers, leaves the remaining parameters as they
-// were.
+// "input.dat" in the current directory. Reading stops at the first entry
+// that is not a number (that parameter reads as 0) or where the file ends
+// or cannot be read; the parameters not reached keep their values.
 void readInput(double& volume, double& amount, double& start, double& end, double& step)
 {
     std::ifstream file("input.dat");
@@ -45,8 +45,9 @@ int pointCount(double start, double end, double step)
 // 1 when adding step again and again to start, as the table does, raises
 // the temperature every time until it reaches end; 0 when some addition
 // leaves it unchanged, so that the table would never end. Each addition
-// that does raise the temperature raises it by more than half a step, so
-// this ends after about twice as many additions as the table has rows.
+// that does raise the temperature raises it by at least half a step, so
+// this ends after at most about twice as many additions as the table has
+// rows.
 int reachesEnd(double start, double end, double step)
 {
     // The temperature is a double on purpose: this repeats the table's own loop.
