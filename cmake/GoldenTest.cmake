@@ -53,8 +53,10 @@ function(golden_test program case)
     set(full 1)
   endif()
 
+  # INPUT "" (an empty input.dat) leaves arg_INPUT undefined, so look for
+  # the keyword itself.
   set(input "")
-  if(DEFINED arg_INPUT)
+  if(DEFINED arg_INPUT OR "INPUT" IN_LIST ARGN)
     file(WRITE "${dir}/expected/input.dat" "${arg_INPUT}")
     set(input "${dir}/expected/input.dat")
   elseif(DEFINED arg_INPUT_FILE)
