@@ -5,8 +5,8 @@
 
 int main()
 {
-    const double dividend = 10.0;
-    const int divisor = 3;
+    constexpr double dividend = 10.0;
+    constexpr int divisor = 3;
     const double quotient = dividend / divisor;  // 10.0 / 3.0
     std::cout << quotient << std::endl;
     return 0;

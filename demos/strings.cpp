@@ -4,7 +4,7 @@
 
 int main()
 {
-    const char letter = 'A';
+    constexpr char letter = 'A';
     std::cout << letter << std::endl;
     return 0;
 }

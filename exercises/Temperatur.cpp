@@ -14,7 +14,8 @@ double convert(double celsius)
 
 int main()
 {
-    // An entry that cannot be read stays 0.
+    // An entry that is not a number makes extraction store 0; end of input
+    // leaves this 0.
     double celsius = 0.0;
     std::cout << "Eingabe in Celsius: ";
     std::cin >> celsius;

@@ -5,7 +5,8 @@
 
 int main()
 {
-    // Entries that cannot be read stay 0.
+    // An entry that is not a number makes extraction store 0 (and every
+    // later read fail); an entry that input ends before leaves its 0.
     double i[2] = {0.0, 0.0};
 
     std::cout << "Eingabe i[0]: ";

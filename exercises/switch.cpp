@@ -5,7 +5,9 @@
 
 int main()
 {
-    // An entry that cannot be read stays 0, which is no valid choice.
+    // An entry that is not a number makes extraction store 0, and one too
+    // large for an int the largest or smallest int; end of input leaves
+    // this 0. None of them is a valid choice.
     int choice = 0;
     std::cout << "Enter choice: ";
     std::cin >> choice;

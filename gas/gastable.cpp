@@ -8,9 +8,9 @@
 
 namespace {
 
-const double R = 8.31441;             // molar gas constant, J/(mol K)
-const double celsiusOffset = 273.15;  // 0 degrees Celsius in kelvin
-const int maxSteps = 15;              // a table has fewer points than this
+constexpr double R = 8.31441;             // molar gas constant, J/(mol K)
+constexpr double celsiusOffset = 273.15;  // 0 degrees Celsius in kelvin
+constexpr int maxSteps = 15;              // a table has fewer points than this
 
 // Reads volume, amount, start, end and step, in that order, from
 // "input.dat" in the current directory. Reading stops at the first entry
@@ -30,8 +30,8 @@ void readInput(double& volume, double& amount, double& start, double& end, doubl
 int pointCount(double start, double end, double step)
 {
     const double quotient = (end - start) / step;
-    const double lowest = std::numeric_limits<int>::min() - 1.0;
-    const double highest = std::numeric_limits<int>::max() + 1.0;
+    constexpr double lowest = std::numeric_limits<int>::min() - 1.0;
+    constexpr double highest = std::numeric_limits<int>::max() + 1.0;
     if (!(quotient > lowest && quotient < highest)) {
         return 0;
     }
