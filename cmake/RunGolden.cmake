@@ -57,6 +57,14 @@ function(show title path)
   message("--- ${title} (${path})\n${text}")
 endfunction()
 
+# Quotes a word for a POSIX shell.
+function(shell_quote word out)
+  string(REPLACE "'" "'\\''" word "${word}")
+  set(${out} "'${word}'" PARENT_SCOPE)
+endfunction()
+
+find_program(DIFF diff)
+
 set(failed FALSE)
 
 function(compare stream expected_file actual_file)
@@ -66,6 +74,19 @@ function(compare stream expected_file actual_file)
     message("${stream} differs:")
     show("expected ${stream}" "${expected_file}")
     show("actual ${stream}" "${actual_file}")
+    if(DIFF)
+      # - lines are expected, + lines are what the program wrote.
+      execute_process(
+        COMMAND "${DIFF}" -u --label "expected ${stream}" --label "actual ${stream}"
+                "${expected_file}" "${actual_file}"
+        OUTPUT_VARIABLE difference)
+      string(LENGTH "${difference}" length)
+      if(length GREATER 4000)
+        string(SUBSTRING "${difference}" 0 4000 difference)
+        string(APPEND difference "\n[... ${length} characters in all]\n")
+      endif()
+      message("--- unified diff of ${stream}\n${difference}")
+    endif()
     set(failed TRUE PARENT_SCOPE)
   endif()
 endfunction()
@@ -82,5 +103,18 @@ if(NOT status STREQUAL EXPECTED_STATUS)
 endif()
 
 if(failed)
-  message(FATAL_ERROR "${PROGRAM} did not behave as expected")
+  # The command as it ran, to paste into a shell: run/ keeps its input.dat.
+  set(command "")
+  foreach(word IN LISTS LAUNCHER ITEMS "${PROGRAM}")
+    shell_quote("${word}" word)
+    string(APPEND command " ${word}")
+  endforeach()
+  shell_quote("${run}" dir)
+  shell_quote("${STDIN}" stdin)
+  set(redirect "")
+  if(STDOUT_FULL)
+    set(redirect " >/dev/full")
+  endif()
+  message("--- command\n(cd ${dir} &&${command} <${stdin}${redirect}); echo \"status $?\"")
+  message(FATAL_ERROR "${PROGRAM} did not behave as expected; its output is kept in ${actual}")
 endif()
