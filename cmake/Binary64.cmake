@@ -33,12 +33,13 @@ function(require_binary64 target)
 int main() { return 0; }
 ]=])
   set(sse2 -msse2 -mfpmath=sse)
+  list(JOIN sse2 " " sse2_text)
 
   cmake_push_check_state(RESET)
   set(CMAKE_REQUIRED_QUIET ON)
   check_cxx_source_compiles("${check}" DOUBLES_EVALUATED_AS_BINARY64)
   if(NOT DOUBLES_EVALUATED_AS_BINARY64)
-    list(JOIN sse2 " " CMAKE_REQUIRED_FLAGS)
+    set(CMAKE_REQUIRED_FLAGS "${sse2_text}")
     check_cxx_source_compiles("${check}" DOUBLES_EVALUATED_AS_BINARY64_WITH_SSE2)
   endif()
   cmake_pop_check_state()
@@ -46,13 +47,12 @@ int main() { return 0; }
   if(DOUBLES_EVALUATED_AS_BINARY64)
     message(STATUS "Double operations round to binary64")
   elseif(DOUBLES_EVALUATED_AS_BINARY64_WITH_SSE2)
-    list(JOIN sse2 " " shown)
-    message(STATUS "Double operations round to binary64 with SSE2 arithmetic (${shown})")
+    message(STATUS "Double operations round to binary64 with SSE2 arithmetic (${sse2_text})")
     target_compile_options(${target} INTERFACE ${sse2})
   else()
     message(FATAL_ERROR
       "${CMAKE_CXX_COMPILER} evaluates double operations in a wider format "
-      "(__FLT_EVAL_METHOD__ is not 0), even with ${sse2}; the programs would "
+      "(__FLT_EVAL_METHOD__ is not 0), even with ${sse2_text}; the programs would "
       "print other digits than on every other target.")
   endif()
 endfunction()
